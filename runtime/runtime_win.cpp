@@ -1,0 +1,9 @@
+#include "runtime.h"
+
+#include "system.h"
+
+namespace runtime {
+
+void initRuntime() { enterRunDirectory(); }
+
+}  // namespace runtime
