@@ -1,10 +1,6 @@
 // chartframe's entry point.
 #include <windows.h>
 
-#include "runtime/runtime.h"
+#include "app/startup_win.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  runtime::initRuntime();
-  MessageBoxW(nullptr, L"chartframe is being built: the frame comes next.", L"chartframe", MB_OK | MB_TOPMOST);
-  return 0;
-}
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return app::startUp(); }
