@@ -9,7 +9,9 @@ constexpr int vkControl = 17;
 constexpr int vkMenu = 18;  // Alt
 constexpr int vkLeftWin = 91;
 
-bool isDown(const KeySnapshot& snapshot, std::int32_t virtualKey) { return snapshot[virtualKey - 1] < 0; }
+bool isDown(const KeySnapshot& snapshot, std::int32_t virtualKey) {
+  return snapshot[virtualKey - 1] < 0;
+}
 
 // The right Windows key does not count, and the generic keys stand for both sides.
 std::int32_t modifierMask(const KeySnapshot& snapshot) {

@@ -30,7 +30,9 @@ using HotkeyCallback = unsigned long(HOTKEY_CALLBACK_CC*)(void* parameter);
 inline std::int32_t hotkeyIdOf(void* parameter) {
   return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(parameter));
 }
-inline void* hotkeyParameter(std::int32_t id) { return reinterpret_cast<void*>(static_cast<std::intptr_t>(id)); }
+inline void* hotkeyParameter(std::int32_t id) {
+  return reinterpret_cast<void*>(static_cast<std::intptr_t>(id));
+}
 
 // Modifier bits of HotkeyEntry::modifiers, summed.
 constexpr std::int32_t modAlt = 1;
@@ -75,10 +77,11 @@ using KeySnapshot = std::array<std::int16_t, 256>;
 // magnitude (0 names no key).
 std::int32_t virtualKeyOf(std::int32_t code);
 
-// The entry's id, or 0 when the registration is refused: a keyCode or a nonzero
-// secondKey that names no key, or a null callback; nothing is stored then. Registering an existing combination (same raw
-// keyCode, modifiers and secondKey) only replaces its callback. The first new
-// entry starts the poll timer: pollInterval ms when positive, else 10 ms.
+// The entry's id, or 0 when the registration is refused (nothing is stored):
+// a keyCode or a nonzero secondKey that names no key, or a null callback.
+// Registering an existing combination (same raw keyCode, modifiers and
+// secondKey) only replaces its callback. The first new entry starts the poll
+// timer: pollInterval ms when positive, else 10 ms.
 std::int32_t registerHotkey(HotkeyRegistry& registry, HotkeyCallback callback, std::int32_t keyCode,
                             std::int32_t modifiers = 0, std::int32_t secondKey = 0, std::int32_t pollInterval = 0);
 

@@ -23,8 +23,12 @@ constexpr std::int16_t tapped = 1;
 
 constexpr std::int32_t id1 = 1000001, id2 = 1000002, id3 = 1000003;
 
-unsigned long HOTKEY_CALLBACK_CC callbackA(void*) { return 0; }
-unsigned long HOTKEY_CALLBACK_CC callbackB(void*) { return 0; }
+unsigned long HOTKEY_CALLBACK_CC callbackA(void*) {
+  return 0;
+}
+unsigned long HOTKEY_CALLBACK_CC callbackB(void*) {
+  return 0;
+}
 
 struct Start {
   HotkeyCallback callback;
@@ -97,9 +101,9 @@ TEST(RegisterHotkey, RefusesCombinationsThatNameNoKeyAndStoresNothing) {
     std::int32_t keyCode;
     std::int32_t secondKey;
   } cases[] = {
-      {callbackA, 0, 0},         {callbackA, 256, 0},          {callbackA, -512, 0},
-      {callbackA, smallest, 0},  {callbackA, 0x100, vkA},      {callbackA, vkF2, 256},
-      {callbackA, vkF2, -512},   {callbackA, vkF2, smallest},  {nullptr, vkF2, 0},
+      {callbackA, 0, 0},        {callbackA, 256, 0},         {callbackA, -512, 0},
+      {callbackA, smallest, 0}, {callbackA, 0x100, vkA},     {callbackA, vkF2, 256},
+      {callbackA, vkF2, -512},  {callbackA, vkF2, smallest}, {nullptr, vkF2, 0},
   };
   for (const auto& c : cases) {
     Keyboard k;
@@ -186,18 +190,10 @@ TEST(PollHotkeys, FiresEachPressOnceByItsTriggerModifiersAndSecondKey) {
   const Scenario scenarios[] = {
       {"a held key fires once (1 s at 10 ms) and re-arms on release",
        {{vkF2}},
-       {{{{vkF2, down}}, {id1}},
-        {{{vkF2, held}}, {}, 99},
-        {{}, {}},
-        {{{vkF2, down}}, {id1}},
-        {{{vkF2, held}}, {}}}},
+       {{{{vkF2, down}}, {id1}}, {{{vkF2, held}}, {}, 99}, {{}, {}}, {{{vkF2, down}}, {id1}}, {{{vkF2, held}}, {}}}},
       {"a positive code ignores taps between polls, which re-arm it",
        {{vkF2}},
-       {{{{vkF2, tapped}}, {}},
-        {{}, {}},
-        {{{vkF2, down}}, {id1}},
-        {{{vkF2, tapped}}, {}},
-        {{{vkF2, down}}, {id1}}}},
+       {{{{vkF2, tapped}}, {}}, {{}, {}}, {{{vkF2, down}}, {id1}}, {{{vkF2, tapped}}, {}}, {{{vkF2, down}}, {id1}}}},
       {"a negative code fires only for taps between two polls",
        {{-vkF2}},
        {{{{vkF2, tapped}}, {id1}},
