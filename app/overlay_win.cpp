@@ -8,6 +8,9 @@
 #include "app/output_file.h"
 #include "runtime/system.h"
 #include "runtime/values.h"
+#include "app/cursor_lock_win.h"
+#include "app/settings_win.h"
+#include "hotkeys/registry_win.h"
 #include "runtime/window_win.h"
 
 namespace app {
@@ -16,6 +19,20 @@ namespace {
 
 constexpr std::int32_t noModifier = 0;
 constexpr std::int32_t sampleMilliseconds = 5;
+
+// The polled keys run on worker threads of their own; the id they get is not needed.
+DWORD WINAPI onLockKey(LPVOID) {
+  lockCursor();
+  return 0;
+}
+DWORD WINAPI onUnlockKey(LPVOID) {
+  unlockCursor();
+  return 0;
+}
+DWORD WINAPI onSettingsKey(LPVOID) {
+  showSettings();
+  return 0;
+}
 
 runtime::Target overlay() { return {&overlayWindow}; }
 runtime::Target control(std::string_view name) { return {&overlayWindow, name}; }
@@ -27,14 +44,20 @@ void onOverlayCreated() {
 
   // F1 goes through the system hotkey, delivered to the label 标签1. When
   // another program holds F1 the registration fails and F1 does nothing.
-  runtime::registerSystemHotkey(runtime::windowHandleOf(overlay()), runtime::windowHandleOf(control("标签1")),
+  registerSystemHotkey(windowHandleOf(overlay()), windowHandleOf(control("标签1")),
                                 noModifier, VK_F1);
 
-  // (3) F2, F3 and F4 in the polling registry.
+  // F2, F3 and F4 are polled, so they still reach the program that has the
+  // focus. The first registration starts the 10 ms poll.
+  hotkeys::registerHotkey(onLockKey, VK_F2);
+  hotkeys::registerHotkey(onUnlockKey, VK_F3);
+  hotkeys::registerHotkey(onSettingsKey, VK_F4);
 
   runtime::writeProperty(control("时钟1"), runtime::Property::period, sampleMilliseconds);
 
-  // (5) The settings window, loaded once and kept hidden until F4.
+  // The settings window, loaded once and kept hidden until F4.
+  runtime::loadWindow(settingsWindow);
+  runtime::writeProperty({&settingsWindow}, runtime::Property::visible, 0);
 }
 
 void onSampleTimer() {

@@ -68,7 +68,8 @@ stop_program() {
   program_pid=
 }
 
-# The visible X windows of the program: "id x y width height" a line.
+# The visible X windows of the program: "id x y width height" a line. Without
+# a window manager Wine draws the frames itself, so these are the client areas.
 program_windows() {
   local id
   for id in $(xdotool search --onlyvisible --class chartframe.exe 2>/dev/null); do
@@ -80,7 +81,7 @@ program_windows() {
   done
 }
 
-# The id of the program's visible window of the given outer size.
+# The id of the program's visible window whose client area has the given size.
 window_of_size() {
   program_windows | awk -v w="$1" -v h="$2" '$4 == w && $5 == h { print $1; exit }'
 }
