@@ -1,10 +1,13 @@
 # Helpers for the whole-program tests: start chartframe.exe under Wine on the
 # current X display, find its windows, drive them with xdotool as a user would,
 # and wait for states instead of sleeping fixed times.
-# Each test script sources this file with the path of chartframe.exe as $1.
+# Each test script sources this file with the paths of chartframe.exe and of
+# the backdrop program as $1 and $2.
 
 set -uo pipefail
 exe=$1
+backdrop=$2
+backdrop_pid=
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/../.." && pwd)
 wine_run=$root/scripts/wine-run
@@ -23,6 +26,15 @@ fail() {
 pass() {
   echo "PASS: $*"
 }
+
+# The backdrop: a full-screen window of a known colour below the program.
+start_backdrop() {
+  "$wine_run" "$backdrop" >/dev/null 2>&1 &
+  backdrop_pid=$!
+  wait_for 30 backdrop_shown || fail "the backdrop did not appear"
+}
+backdrop_shown() { xdotool search --onlyvisible --name '^backdrop$' >/dev/null; }
+backdrop_colour="48 160 48"
 
 # The program copy runs from its own folder, so its run directory (and the
 # relative output file "123") lies inside the test's work folder.
@@ -105,6 +117,7 @@ pixel_at() {
 
 cleanup() {
   stop_program
+  [ -n "$backdrop_pid" ] && kill "$backdrop_pid" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
