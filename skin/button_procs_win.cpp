@@ -19,7 +19,7 @@ bool focused(HWND button) {
 
 // Carries out one step of the button's state machine.
 void runStep(HWND button, ButtonEvent event, WPARAM wParam) {
-  const ButtonStep step = buttonStep(static_cast<DrawState>(readDrawState(button)), focused(button), event, wParam);
+  const ButtonStep step = buttonStep(readDrawState(button), focused(button), event, wParam);
   if (step.focus != FocusChange::Keep) writeProp(button, keys::isFoucs, step.focus == FocusChange::Set ? 1 : 0);
   if (step.trackLeave) {
     TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, button, 0};
@@ -62,9 +62,9 @@ LRESULT callSavedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return callStoredProc(keys::wndProc, window, message, wParam, lParam);
 }
 
-void setDrawState(HWND button, DrawState state, bool force) {
-  const auto current = static_cast<DrawState>(readDrawState(button));
-  if (state != current) writeProp(button, keys::drawState, code(state));
+void setDrawState(HWND button, std::int32_t state, bool force) {
+  const std::int32_t current = readDrawState(button);
+  if (state != current) writeProp(button, keys::drawState, state);
   if (setDrawStateRedraws(current, state, force)) drawButton(button, nullptr);
 }
 

@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "skin/codes.h"
+#include <cstdint>
 
 namespace skin {
 
@@ -17,9 +17,9 @@ LRESULT CALLBACK skinParentProc(HWND parent, UINT message, WPARAM wParam, LPARAM
 // Passes a message to the procedure stored under keys::wndProc of the window.
 LRESULT callSavedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Stores a new DrawState and redraws the button when it changed, or when force
-// is set even when it did not.
-void setDrawState(HWND button, DrawState state, bool force);
+// Stores a new DrawState (its code) and redraws the button when it changed, or
+// when force is set even when it did not.
+void setDrawState(HWND button, std::int32_t state, bool force);
 
 // The button's answer to BM_SETSTATE: Down for wParam 1, otherwise Over when it
 // has the focus and Normal when not; then one more redraw in every case.

@@ -7,19 +7,19 @@ namespace {
 ButtonStep forced(DrawState state) {
   ButtonStep step;
   step.setsState = true;
-  step.state = state;
+  step.state = code(state);
   step.force = true;
   return step;
 }
 
 }  // namespace
 
-ButtonStep buttonStep(DrawState current, bool focused, ButtonEvent event, std::uintptr_t wParam) {
+ButtonStep buttonStep(std::int32_t current, bool focused, ButtonEvent event, std::uintptr_t wParam) {
   switch (event) {
     case ButtonEvent::MouseMove: {
       // Only the first move onto the button counts: later moves (Over) and a
       // drag that keeps the button pressed (Down) neither track nor redraw.
-      if (current == DrawState::Over || current == DrawState::Down) return {};
+      if (current == code(DrawState::Over) || current == code(DrawState::Down)) return {};
       ButtonStep step = forced(DrawState::Over);
       step.trackLeave = true;
       return step;
@@ -29,23 +29,23 @@ ButtonStep buttonStep(DrawState current, bool focused, ButtonEvent event, std::u
     case ButtonEvent::LeftDown:
       return forced(DrawState::Down);
     case ButtonEvent::LeftUp:
-      return forced(current == DrawState::Down ? DrawState::Over : DrawState::Normal);
+      return forced(current == code(DrawState::Down) ? DrawState::Over : DrawState::Normal);
     case ButtonEvent::Enable:
       return forced(wParam != 0 ? DrawState::Normal : DrawState::Disabled);
     case ButtonEvent::SetFocus: {
-      ButtonStep step = current == DrawState::Down ? forced(DrawState::Over) : ButtonStep{};
+      ButtonStep step = current == code(DrawState::Down) ? forced(DrawState::Over) : ButtonStep{};
       step.focus = FocusChange::Set;
       return step;
     }
     case ButtonEvent::KillFocus: {
-      ButtonStep step = current == DrawState::Over ? forced(DrawState::Normal) : ButtonStep{};
+      ButtonStep step = current == code(DrawState::Over) ? forced(DrawState::Normal) : ButtonStep{};
       step.focus = FocusChange::Clear;
       return step;
     }
     case ButtonEvent::SetState: {
       ButtonStep step;
       step.setsState = true;
-      step.state = wParam == 1 ? DrawState::Down : (focused ? DrawState::Over : DrawState::Normal);
+      step.state = code(wParam == 1 ? DrawState::Down : (focused ? DrawState::Over : DrawState::Normal));
       step.drawAfter = true;
       return step;
     }

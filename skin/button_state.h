@@ -10,6 +10,10 @@
 
 #include "skin/codes.h"
 
+// States cross this interface as their stored integer codes (code(DrawState::X)):
+// <windows.h> defines DrawState as a macro, so the enum's name differs between
+// files that include it and files that do not.
+
 namespace skin {
 
 // The messages that move the machine.
@@ -31,17 +35,17 @@ struct ButtonStep {
   FocusChange focus = FocusChange::Keep;  // written before anything else
   bool trackLeave = false;                // ask for WM_MOUSELEAVE
   bool setsState = false;                 // setDrawState(state, force) is called
-  DrawState state = DrawState::Normal;
+  std::int32_t state = code(DrawState::Normal);
   bool force = false;      // redraw even when the state does not change
   bool drawAfter = false;  // one more redraw after the state change, whatever it was
 };
 
 // current is the stored DrawState (any integer code); focused is whether the
 // focus flag is nonzero.
-ButtonStep buttonStep(DrawState current, bool focused, ButtonEvent event, std::uintptr_t wParam);
+ButtonStep buttonStep(std::int32_t current, bool focused, ButtonEvent event, std::uintptr_t wParam);
 
 // Whether setDrawState redraws: on a change of state, or when forced.
-constexpr bool setDrawStateRedraws(DrawState current, DrawState target, bool force) {
+constexpr bool setDrawStateRedraws(std::int32_t current, std::int32_t target, bool force) {
   return target != current || force;
 }
 

@@ -9,18 +9,19 @@ using namespace skin;
 
 namespace {
 
-constexpr DrawState N = DrawState::Normal, O = DrawState::Over, D = DrawState::Down, X = DrawState::Disabled;
-constexpr DrawState odd = static_cast<DrawState>(7);  // a stored value outside the codes
+constexpr std::int32_t N = code(DrawState::Normal), O = code(DrawState::Over), D = code(DrawState::Down),
+                       X = code(DrawState::Disabled);
+constexpr std::int32_t odd = 7;  // a stored value outside the codes
 constexpr FocusChange keep = FocusChange::Keep, set = FocusChange::Set, clear = FocusChange::Clear;
 constexpr bool focused = true, unfocused = false;
 
 // The state after a step and how often the button is drawn for it.
 struct Outcome {
-  DrawState state;
+  std::int32_t state;
   int draws;
 };
 
-Outcome apply(DrawState from, const ButtonStep& step) {
+Outcome apply(std::int32_t from, const ButtonStep& step) {
   Outcome out{from, 0};
   if (step.setsState) {
     if (setDrawStateRedraws(from, step.state, step.force)) ++out.draws;
@@ -31,11 +32,11 @@ Outcome apply(DrawState from, const ButtonStep& step) {
 }
 
 struct Row {
-  DrawState from;
+  std::int32_t from;
   bool focused;
   ButtonEvent event;
   std::uintptr_t wParam;
-  DrawState to;
+  std::int32_t to;
   int draws;
   bool trackLeave;
   FocusChange focus;
@@ -87,8 +88,8 @@ const Row rows[] = {
 
 TEST(ButtonStateTest, EachEventFromEachState) {
   for (const Row& row : rows) {
-    SCOPED_TRACE(::testing::Message() << "from " << static_cast<int>(row.from) << " focused " << row.focused
-                                      << " event " << static_cast<int>(row.event) << " wParam " << row.wParam);
+    SCOPED_TRACE(::testing::Message() << "from " << row.from << " focused " << row.focused << " event "
+                                      << static_cast<int>(row.event) << " wParam " << row.wParam);
     const ButtonStep step = buttonStep(row.from, row.focused, row.event, row.wParam);
     const Outcome out = apply(row.from, step);
     EXPECT_EQ(out.state, row.to);
@@ -101,7 +102,7 @@ TEST(ButtonStateTest, EachEventFromEachState) {
 // Runs events one after another, carrying the state and the focus flag as the
 // button's properties would.
 struct Sequence {
-  DrawState state = N;
+  std::int32_t state = N;
   bool focused = false;
   int draws = 0;
   int tracks = 0;
