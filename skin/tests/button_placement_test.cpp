@@ -19,7 +19,7 @@ TEST(FitSizeTest, ShrinksKeepingTheAspectRatioAndNeverEnlarges) {
       {39, 20, 39, 20, 39, 20},  {0, 0, 40, 40, 0, 0},          {50, 20, 0, 0, 0, 0},
   };
   for (const Row& r : rows) {
-    const FitSize fit = fitSize(r.iw, r.ih, r.bw, r.bh);
+    const Size fit = fitSize(r.iw, r.ih, r.bw, r.bh);
     EXPECT_EQ(fit.width, r.width) << r.iw << "x" << r.ih << " in " << r.bw << "x" << r.bh;
     EXPECT_EQ(fit.height, r.height) << r.iw << "x" << r.ih << " in " << r.bw << "x" << r.bh;
   }
