@@ -2,6 +2,8 @@
 // record's accessors.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "skin/button_procs_win.h"
 #include "skin/button_styles_win.h"
 #include "skin/gdiplus/tests/png_win.h"
@@ -294,6 +296,29 @@ TEST(ButtonRepaint, InvalidateWithParentInvalidatesTheButtonsAreaInTheParent) {
   EXPECT_TRUE(GetUpdateRect(button, &area, FALSE));
   freeSkinButton(skin);
   DestroyWindow(button);
+}
+
+// The program's windows are Unicode windows (made with the W functions); the
+// skin's A procedures sit in front of them and pass their messages on. Texts
+// then cross the ANSI code page on the way, so only texts of that code page
+// survive whole (ASCII here; the Chinese ones on a GBK system).
+TEST(ButtonUnicode, WideWindowsKeepTheirTextsThroughTheSkin) {
+  const HWND parent = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  const HWND button = CreateWindowExW(0, L"Button", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 5, 5, 40, 20, parent,
+                                      nullptr, nullptr, nullptr);
+  ASSERT_NE(button, nullptr);
+  SkinButton* skin = newSkinButton();
+  skin->methods->bind(skin, button, nullptr, false);
+  ASSERT_EQ(procOf(button), reinterpret_cast<WNDPROC>(skinButtonProc));
+  ASSERT_EQ(procOf(parent), reinterpret_cast<WNDPROC>(skinParentProc));
+  for (const HWND window : {button, parent}) {
+    EXPECT_TRUE(SetWindowTextW(window, L"Close"));
+    wchar_t text[8] = {};
+    EXPECT_EQ(GetWindowTextW(window, text, 8), 5);
+    EXPECT_EQ(std::wstring(text), L"Close");
+  }
+  freeSkinButton(skin);
+  DestroyWindow(parent);
 }
 
 TEST(ButtonStyles, ChangeStyleWithPositionFlagsRecomputesTheFrame) {
