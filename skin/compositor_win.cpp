@@ -120,7 +120,7 @@ void drawCaretLine(HWND window, HWND edit, GpGraphics* graphics) {
   ScreenToClient(window, &corner);
   POINT caret = {};
   GetCaretPos(&caret);  // in the edit box's client coordinates: it owns the caret while focused
-  const Point top = caretLineTop(corner.x, corner.y, r.bottom - r.top, caret.x);
+  const PixelPoint top = caretLineTop(corner.x, corner.y, r.bottom - r.top, caret.x);
   const UniquePen line = pen(toArgb(0, 255), 1.0f);
   GdipDrawLineI(graphics, line.get(), top.x, top.y, top.x, top.y + caretLineLength);
 }

@@ -8,7 +8,7 @@ namespace skin {
 
 using runtime::truncToInt32;
 
-Size fitSize(std::int32_t iw, std::int32_t ih, std::int32_t bw, std::int32_t bh) {
+PixelSize fitSize(std::int32_t iw, std::int32_t ih, std::int32_t bw, std::int32_t bh) {
   std::int32_t width = iw;
   std::int32_t height = ih;
   if (iw > bw) {
@@ -27,7 +27,7 @@ ImagePlacement imagePlacement(std::int32_t backType, double iw, double ih, std::
     case 1:
       return {false, iw, ih, 0, 0, static_cast<double>(cw), static_cast<double>(ch)};
     case 2: {
-      const Size fit = fitSize(truncToInt32(iw), truncToInt32(ih), cw, ch);
+      const PixelSize fit = fitSize(truncToInt32(iw), truncToInt32(ih), cw, ch);
       return {false,
               iw,
               ih,
@@ -57,7 +57,7 @@ std::int32_t utf16Length(std::size_t bytes) {
   return truncToInt32(static_cast<double>(bytes) / 2 - 1);
 }
 
-Point caretLineTop(std::int32_t editLeft, std::int32_t editTop, std::int32_t editHeight, std::int32_t caretX) {
+PixelPoint caretLineTop(std::int32_t editLeft, std::int32_t editTop, std::int32_t editHeight, std::int32_t caretX) {
   return {editLeft + caretX + 5, truncToInt32(editTop + (editHeight - caretLineLength) / 2.0)};
 }
 

@@ -8,16 +8,16 @@
 
 namespace skin {
 
-struct Size {
+struct PixelSize {
   std::int32_t width;
   std::int32_t height;
-  bool operator==(const Size&) const = default;
+  bool operator==(const PixelSize&) const = default;
 };
 
 // Shrinks an image to fit a box keeping its aspect ratio; never enlarges. Each
 // new value is computed in floating point (product first, then quotient) and
 // truncated toward zero once.
-Size fitSize(std::int32_t imageWidth, std::int32_t imageHeight, std::int32_t boxWidth, std::int32_t boxHeight);
+PixelSize fitSize(std::int32_t imageWidth, std::int32_t imageHeight, std::int32_t boxWidth, std::int32_t boxHeight);
 
 // Where an image of iw x ih goes inside a child of cw x ch, relative to the
 // child's top-left corner.
@@ -50,12 +50,12 @@ std::int32_t utf16Length(std::size_t bytes);
 
 // The top of the caret line: 5 pixels right of the caret, centred vertically in
 // the edit box whatever the caret's own height, 12 pixels long.
-struct Point {
+struct PixelPoint {
   std::int32_t x;
   std::int32_t y;
-  bool operator==(const Point&) const = default;
+  bool operator==(const PixelPoint&) const = default;
 };
 inline constexpr std::int32_t caretLineLength = 12;
-Point caretLineTop(std::int32_t editLeft, std::int32_t editTop, std::int32_t editHeight, std::int32_t caretX);
+PixelPoint caretLineTop(std::int32_t editLeft, std::int32_t editTop, std::int32_t editHeight, std::int32_t caretX);
 
 }  // namespace skin

@@ -49,7 +49,7 @@ void LayeredTest::SetUp() {
   eventLog = &events;
   skinFocus = {};
   setPresentObserver([this](const Presentation& p) {
-    Shot shot{p.window, p.width, p.height, p.caretDrawn, {}};
+    Shot shot{p.window, p.image, p.width, p.height, p.caretDrawn, {}};
     if (p.bits) {
       shot.pixels.resize(static_cast<size_t>(p.width) * static_cast<size_t>(p.height));
       for (int y = 0; y < p.height; ++y) {

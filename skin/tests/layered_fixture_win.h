@@ -16,6 +16,7 @@ namespace skin::testing {
 // One presentation: the surface pixels top-down, premultiplied 0xAARRGGBB.
 struct Shot {
   HWND window;
+  GpImage* image;  // the canvas presented (valid only while its owner keeps it)
   int width, height;
   bool caret;
   std::vector<std::uint32_t> pixels;

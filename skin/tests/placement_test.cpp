@@ -7,7 +7,7 @@ using namespace skin;
 TEST(FitSize, ShrinksKeepingTheAspectRatioAndCentres) {
   const struct {
     std::int32_t iw, ih, bw, bh;
-    Size fit;
+    PixelSize fit;
     double ox, oy;  // the offsets of the fitted image in the box
   } cases[] = {
       {100, 50, 40, 40, {40, 20}, 0, 10}, {30, 90, 40, 40, {13, 40}, 13, 0},
@@ -64,8 +64,8 @@ TEST(EditTextLayout, IsInsetByTwoAndTheLengthDropsTheTerminator) {
 }
 
 TEST(CaretLineTop, IsRightOfTheCaretAndCentredInTheEditBox) {
-  EXPECT_EQ(caretLineTop(10, 20, 24, 0), (Point{15, 26}));
-  EXPECT_EQ(caretLineTop(10, 20, 25, 7), (Point{22, 26}));  // 26.5 truncated
-  EXPECT_EQ(caretLineTop(0, 0, 5, 0), (Point{5, -3}));      // -3.5 truncated toward zero
-  EXPECT_EQ(caretLineTop(0, 0, 11, 0), (Point{5, 0}));      // -0.5 truncated toward zero
+  EXPECT_EQ(caretLineTop(10, 20, 24, 0), (PixelPoint{15, 26}));
+  EXPECT_EQ(caretLineTop(10, 20, 25, 7), (PixelPoint{22, 26}));  // 26.5 truncated
+  EXPECT_EQ(caretLineTop(0, 0, 5, 0), (PixelPoint{5, -3}));      // -3.5 truncated toward zero
+  EXPECT_EQ(caretLineTop(0, 0, 11, 0), (PixelPoint{5, 0}));      // -0.5 truncated toward zero
 }
