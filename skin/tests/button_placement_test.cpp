@@ -3,27 +3,10 @@
 #include <cstdint>
 
 #include "skin/button_placement.h"
-#include "skin/placement.h"
 
 using namespace skin;
 
 namespace {
-
-TEST(FitSizeTest, ShrinksKeepingTheAspectRatioAndNeverEnlarges) {
-  struct Row {
-    std::int32_t iw, ih, bw, bh, width, height;
-  };
-  const Row rows[] = {
-      {100, 50, 40, 40, 40, 20}, {30, 90, 40, 40, 13, 40},      {20, 10, 40, 40, 20, 10},
-      {80, 80, 40, 20, 20, 20},  {329, 195, 100, 100, 100, 59}, {40, 40, 40, 40, 40, 40},
-      {39, 20, 39, 20, 39, 20},  {0, 0, 40, 40, 0, 0},          {50, 20, 0, 0, 0, 0},
-  };
-  for (const Row& r : rows) {
-    const Size fit = fitSize(r.iw, r.ih, r.bw, r.bh);
-    EXPECT_EQ(fit.width, r.width) << r.iw << "x" << r.ih << " in " << r.bw << "x" << r.bh;
-    EXPECT_EQ(fit.height, r.height) << r.iw << "x" << r.ih << " in " << r.bw << "x" << r.bh;
-  }
-}
 
 TEST(ButtonImagePlacementTest, ByBackType) {
   struct Row {
