@@ -5,31 +5,16 @@
 #include "skin/gdiplus/skin_font_family_win.h"
 #include "skin/gdiplus/skin_font_win.h"
 #include "skin/gdiplus/tests/deletion_counter_win.h"
+#include "skin/gdiplus/tests/face_win.h"
 
 using namespace skin;
 using skin::testing::DeletionCounter;
 
 namespace {
 
-// A face with regular, bold and italic cuts that GDI+ sees: under Wine it lists
-// only the system's fonts (not Wine's own Tahoma), and the system has one of
-// these through fontconfig. GDI+ under Wine reports a font's style from the cut
-// it found, so the face must have a regular weight.
-const char* findFace() {
-  for (const char* candidate : {"Liberation Sans", "DejaVu Sans", "Arial", "Tahoma"}) {
-    SkinFontFamily family = makeSkinFontFamily();
-    const bool found = family.methods->createFromName(&family, candidate) == Ok;
-    family.methods->destroy(&family);
-    if (found) return candidate;
-  }
-  ADD_FAILURE() << "no usable font face";
-  return "";
-}
-
-// Looked up on first use, once GDI+ has started.
+using skin::testing::testFace;
 const char* face() {
-  static const char* const found = findFace();
-  return found;
+  return testFace();
 }
 
 HFONT makeGdiFont(LONG height, LONG weight, BYTE italic, BYTE underline, BYTE strikeOut,
@@ -174,8 +159,10 @@ TEST_F(SkinFontDeletion, SetHandleDeletesTheHeldFontOnceAndReleaseTwiceDeletesOn
 
 TEST_F(SkinFontDeletion, NameCreationDeletesItsTemporaryFamilyAndAFailedOneTheEarlierFont) {
   SkinFont font = makeSkinFont();
-  ASSERT_EQ(font.methods->createFromName(&font, face(), 12.0f, 0, 2), Ok);
-  EXPECT_EQ(totalDeletions(), 1);  // the temporary family
+  const char* name = face();
+  const int before = totalDeletions();
+  ASSERT_EQ(font.methods->createFromName(&font, name, 12.0f, 0, 2), Ok);
+  EXPECT_EQ(totalDeletions() - before, 1);  // the temporary family
   GpFont* earlier = font.methods->handle(&font);
   EXPECT_NE(font.methods->createFromName(&font, "No Such Face Anywhere", 12.0f, 0, 2), Ok);
   EXPECT_EQ(deletionsOf(earlier), 1);
