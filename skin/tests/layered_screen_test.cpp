@@ -69,7 +69,7 @@ TEST_F(LayeredScreen, TheWindowBlendsWithWhatLiesUnderIt) {
   // Left half red at alpha 128, right half empty; a skinned opaque blue button.
   HWND window = makeWindow(350, 350, 200, 100, WS_POPUP | WS_VISIBLE);
   HWND button = makeChild(window, "BUTTON", 20, 20, 39, 20, 3);
-  writeProp(button, keys::normalImage, reinterpret_cast<std::intptr_t>(solidImage(39, 20, 0xFF0000FF)));
+  setImage(button, keys::normalImage, solidImage(39, 20, 0xFF0000FF));
   SkinWindow skin = {&skinWindowMethods, nullptr};
   ASSERT_TRUE(skin.methods->attach(&skin, window));
   GpImage* back = keepImage(makeBitmap(200, 100, [](int x, int) { return x < 100 ? 0x80FF0000u : 0u; }));
@@ -87,7 +87,8 @@ TEST_F(LayeredScreen, TheWindowBlendsWithWhatLiesUnderIt) {
   };
   for (const auto& c : cases) {
     const COLORREF seen = screenPixelSettled(c.x, c.y, c.expected);
-    EXPECT_TRUE(similar(seen, c.expected)) << c.x << "," << c.y << ": " << std::hex << seen << " expected " << c.expected;
+    EXPECT_TRUE(similar(seen, c.expected))
+        << c.x << "," << c.y << ": " << std::hex << seen << " expected " << c.expected;
   }
   DestroyWindow(under);
 }
