@@ -3,7 +3,6 @@
 #include "skin/child_paint_win.h"
 #include "skin/codes.h"
 #include "skin/compositor_win.h"
-#include "skin/gdiplus/tests/face_win.h"
 #include "skin/gdiplus/tests/png_win.h"
 #include "skin/keys.h"
 #include "skin/props_win.h"
@@ -15,19 +14,10 @@ using namespace skin::testing;
 
 namespace {
 
-constexpr std::uint32_t red = 0xFFFF0000;
-constexpr std::uint32_t blue = 0xFF0000FF;
-constexpr std::uint32_t green = 0xFF00FF00;
-constexpr std::uint32_t clear = 0;
-
 // Pixels that tell which source pixel landed where: never pure red, green, blue
 // or white.
 std::uint32_t coded(int x, int y) {
   return 0xFF000000u | (static_cast<std::uint32_t>(x * 5) << 16) | (static_cast<std::uint32_t>(y * 10) << 8) | 0x40u;
-}
-
-void setImage(HWND child, const char* key, GpImage* image) {
-  writeProp(child, key, reinterpret_cast<std::intptr_t>(image));
 }
 
 class Compose : public LayeredTest {
@@ -230,7 +220,7 @@ class EditLayers : public Compose {
  protected:
   void SetUp() override {
     Compose::SetUp();
-    font_ = CreateFontA(-14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, testFace());
+    font_ = makeTestFont(-14);
     window_ = makeWindow(10, 10, 140, 60);
     edit_ = makeChild(window_, "EDIT", 10, 20, 100, 24, 4, "", ES_AUTOHSCROLL);
     SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);

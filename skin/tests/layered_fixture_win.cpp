@@ -1,5 +1,6 @@
 #include "skin/tests/layered_fixture_win.h"
 
+#include "skin/gdiplus/tests/face_win.h"
 #include "skin/gdiplus/tests/png_win.h"
 #include "skin/keys.h"
 #include "skin/props_win.h"
@@ -28,6 +29,14 @@ void registerClass() {
 }
 
 }  // namespace
+
+void setImage(HWND child, const char* key, GpImage* image) {
+  writeProp(child, key, reinterpret_cast<std::intptr_t>(image));
+}
+
+HFONT makeTestFont(int height) {
+  return CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, testFace());
+}
 
 bool Shot::all(int x, int y, int w, int h, std::uint32_t value) const {
   for (int j = y; j < y + h; ++j) {

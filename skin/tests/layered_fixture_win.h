@@ -13,6 +13,19 @@
 
 namespace skin::testing {
 
+// Opaque colours as a surface shows them (0xAARRGGBB), and nothing.
+inline constexpr std::uint32_t red = 0xFFFF0000;
+inline constexpr std::uint32_t green = 0xFF00FF00;
+inline constexpr std::uint32_t blue = 0xFF0000FF;
+inline constexpr std::uint32_t black = 0xFF000000;
+inline constexpr std::uint32_t clear = 0;
+
+// Stores an image handle under an image key of a child.
+void setImage(HWND child, const char* key, GpImage* image);
+
+// A GDI font of the test face, for edit boxes that draw text.
+HFONT makeTestFont(int height);
+
 // One presentation: the surface pixels top-down, premultiplied 0xAARRGGBB.
 struct Shot {
   HWND window;

@@ -3,7 +3,6 @@
 #include "skin/child_paint_win.h"
 #include "skin/codes.h"
 #include "skin/compositor_win.h"
-#include "skin/gdiplus/tests/face_win.h"
 #include "skin/keys.h"
 #include "skin/layered_procs_win.h"
 #include "skin/placement.h"
@@ -16,11 +15,6 @@ using namespace skin;
 using namespace skin::testing;
 
 namespace {
-
-constexpr std::uint32_t red = 0xFFFF0000;
-constexpr std::uint32_t blue = 0xFF0000FF;
-constexpr std::uint32_t green = 0xFF00FF00;
-constexpr std::uint32_t black = 0xFF000000;
 
 WNDPROC procOf(HWND window) {
   return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
@@ -151,9 +145,9 @@ class LayeredButton : public Layered {
     Layered::SetUp();
     window_ = makeWindow(200, 200, 60, 40);
     button_ = makeChild(window_, "BUTTON", 5, 5, 39, 20, 3, "x", BS_PUSHBUTTON);
-    writeProp(button_, keys::normalImage, reinterpret_cast<std::intptr_t>(solidImage(39, 20, red)));
-    writeProp(button_, keys::overlImage, reinterpret_cast<std::intptr_t>(solidImage(39, 20, blue)));
-    writeProp(button_, keys::downImage, reinterpret_cast<std::intptr_t>(solidImage(39, 20, green)));
+    setImage(button_, keys::normalImage, solidImage(39, 20, red));
+    setImage(button_, keys::overlImage, solidImage(39, 20, blue));
+    setImage(button_, keys::downImage, solidImage(39, 20, green));
     bind(window_);
     // The pointer over the button, so the leave notice it asks for waits.
     SetCursorPos(200 + 20, 200 + 15);
@@ -205,7 +199,7 @@ TEST_F(LayeredButton, DisabledShowsTheDisabledOrTheNormalImage) {
   EXPECT_EQ(shown(), red);  // no disabled image: the normal one
   EnableWindow(button_, TRUE);
   EXPECT_EQ(readDrawState(button_), 0);
-  writeProp(button_, keys::disableImage, reinterpret_cast<std::intptr_t>(solidImage(39, 20, black)));
+  setImage(button_, keys::disableImage, solidImage(39, 20, black));
   EnableWindow(button_, FALSE);
   EXPECT_EQ(shown(), black);
   EnableWindow(button_, TRUE);
@@ -231,7 +225,7 @@ class LayeredEdit : public Layered {
  protected:
   void SetUp() override {
     Layered::SetUp();
-    font_ = CreateFontA(-14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, testFace());
+    font_ = makeTestFont(-14);
     a_ = makeWindow(300, 300, 160, 80);
     edit_ = makeChild(a_, "EDIT", 10, 20, 100, 24, 4, "", ES_AUTOHSCROLL);
     plain_ = makeChild(a_, "EDIT", 10, 50, 100, 20, 0);
