@@ -6,6 +6,7 @@
 #include "app/layouts.h"
 #include "runtime/window_win.h"
 #include "skin/gdiplus/gdiplus_win.h"
+#include "skin/skin_button_record_win.h"
 #include "skin/skin_button_win.h"
 #include "skin/skin_window_win.h"
 
@@ -22,7 +23,7 @@ ULONG_PTR gdiplusToken = 0;
 
 void createOverlaySkins() {
   overlaySkin = skin::newSkinWindow();
-  closeButtonSkin = new skin::SkinButton{&skin::skinButtonMethods, nullptr};
+  closeButtonSkin = skin::newSkinButton();
 }
 
 void startGdiplus() {
@@ -58,7 +59,7 @@ void destroyOverlaySkin() {
 void destroyCloseButtonSkin() {
   if (!closeButtonSkin) return;
   closeButtonSkin->methods->destroy(closeButtonSkin);
-  delete closeButtonSkin;
+  skin::freeSkinButton(closeButtonSkin);
   closeButtonSkin = nullptr;
 }
 

@@ -6,6 +6,7 @@
 #include "app/capture_state.h"
 #include "app/layouts.h"
 #include "app/output_file.h"
+#include "app/overlay_skin_win.h"
 #include "runtime/system.h"
 #include "runtime/values.h"
 #include "app/cursor_lock_win.h"
@@ -40,7 +41,7 @@ runtime::Target control(std::string_view name) { return {&overlayWindow, name}; 
 }  // namespace
 
 void onOverlayCreated() {
-  // (1) Skin binding: the frame image and the close button's state images.
+  bindOverlaySkin();
 
   // F1 goes through the system hotkey, delivered to the label 标签1. When
   // another program holds F1 the registration fails and F1 does nothing.
@@ -83,7 +84,7 @@ void onOverlaySizeChanged() {
   const std::int32_t width = runtime::readInt(overlay(), runtime::Property::width);
   runtime::writeProperty(control("按钮1"), runtime::Property::left,
                          runtime::truncToInt32(static_cast<double>(width) - 40));
-  // (2) Recomposition of the skin at the new size.
+  recomposeOverlaySkin();
 }
 
 void onCloseClicked() { runtime::endProgram(0); }

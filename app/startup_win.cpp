@@ -2,6 +2,7 @@
 
 #include "app/capture_state.h"
 #include "app/layouts.h"
+#include "app/overlay_skin_win.h"
 #include "hotkeys/registry_win.h"
 #include "runtime/runtime.h"
 #include "runtime/window.h"
@@ -10,20 +11,24 @@ namespace app {
 
 CaptureState captureState;
 
-int startUp() {
+void prepareProgram() {
   runtime::initRuntime();
-  // The skin objects, then the hotkey table.
+  createOverlaySkins();
   hotkeys::createHotkeys();
   runtime::setExitRoutine(shutDown);
-  // GDI+.
+  startGdiplus();
+}
+
+int startUp() {
+  prepareProgram();
   runtime::loadStartupWindow(overlayWindow);
   return runtime::runMessageLoop();
 }
 
 void shutDown() {
-  // The overlay's skin.
+  destroyOverlaySkin();
   captureState.outputPath.clear();
-  // The close button's skin, then the hotkey table.
+  destroyCloseButtonSkin();
   hotkeys::freeHotkeys();
 }
 

@@ -5,11 +5,11 @@
 # output file compared byte for byte. Closing the settings window and pressing
 # F4 brings it back with its texts.
 #
-# Without a window manager Wine draws no frames, so the X windows found here are
-# the client areas: the frame's is 319 x 221 inside its 4-pixel border.
+# The frame is a layered window, so its X window is its outer rectangle, 327 x
+# 229. (The settings window, framed, shows as its client area: without a window
+# manager Wine draws no frames.)
 source "$(dirname "$0")/lib.sh"
 
-frame_border=4
 frame_width=327
 frame_height=229
 x_axis=400
@@ -28,7 +28,7 @@ press() {
 frame_origin() {
   local x y w h
   read -r x y w h <<<"$(geometry_of "$frame")"
-  echo "$((x - frame_border)) $((y - frame_border))"
+  echo "$x $y"
 }
 
 # F1 at a screen point, and the line it must add for the frame at (left, top).
@@ -61,8 +61,8 @@ click_settings() {
 
 start_backdrop
 start_program
-wait_for 30 has_window_of_size 319 221 || fail "no frame appeared"
-frame=$(window_of_size 319 221)
+wait_for 30 has_window_of_size 327 229 || fail "no frame appeared"
+frame=$(window_of_size 327 229)
 read -r left top <<<"$(frame_origin)"
 xdotool mousemove $((left + 150)) $((top + 120)) click 1  # the keyboard goes to the program
 sleep 0.3

@@ -81,7 +81,8 @@ stop_program() {
 }
 
 # The visible X windows of the program: "id x y width height" a line. Without
-# a window manager Wine draws the frames itself, so these are the client areas.
+# a window manager Wine draws no frames: for a framed window this is its client
+# area, for a layered one (the skinned frame) its outer rectangle.
 program_windows() {
   local id
   for id in $(xdotool search --onlyvisible --class chartframe.exe 2>/dev/null); do
@@ -93,7 +94,7 @@ program_windows() {
   done
 }
 
-# The id of the program's visible window whose client area has the given size.
+# The id of the program's visible X window of the given size.
 window_of_size() {
   program_windows | awk -v w="$1" -v h="$2" '$4 == w && $5 == h { print $1; exit }'
 }

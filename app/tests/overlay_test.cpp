@@ -8,6 +8,7 @@
 
 #include "app/capture_state.h"
 #include "app/layouts.h"
+#include "app/startup_win.h"
 #include "hotkeys/registry_win.h"
 #include "runtime/files.h"
 #include "runtime/runtime.h"
@@ -39,8 +40,7 @@ bool pumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
 class Program : public testing::Environment {
  public:
   void SetUp() override {
-    runtime::initRuntime();
-    hotkeys::createHotkeys();
+    prepareProgram();
     ASSERT_TRUE(runtime::loadWindow(overlayWindow));
   }
   void TearDown() override { ClipCursor(nullptr); }

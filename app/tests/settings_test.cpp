@@ -10,6 +10,7 @@
 #include "app/capture_state.h"
 #include "app/cursor_lock_win.h"
 #include "app/layouts.h"
+#include "app/startup_win.h"
 #include "hotkeys/registry_win.h"
 #include "runtime/runtime.h"
 #include "runtime/system.h"
@@ -62,8 +63,7 @@ class Program : public testing::Environment {
  public:
   void SetUp() override {
     uiThread = GetCurrentThreadId();
-    runtime::initRuntime();
-    hotkeys::createHotkeys();
+    prepareProgram();
     ASSERT_TRUE(runtime::loadWindow(overlayWindow));
   }
   void TearDown() override { ClipCursor(nullptr); }
