@@ -60,4 +60,15 @@ Text dialogDefaultExtension(const Text& extension) {
   return start == Text::npos ? Text{} : extension.substr(start);
 }
 
+std::int32_t sizingEdge(const Box& window, const Box& client, std::int32_t x, std::int32_t y) {
+  if (x < window.left || x >= window.right || y < window.top || y >= window.bottom) return 0;
+  const bool left = x < client.left, right = x >= client.right;
+  const bool top = y < client.top, bottom = y >= client.bottom;
+  if (top) return left ? 13 : right ? 14 : 12;
+  if (bottom) return left ? 16 : right ? 17 : 15;
+  if (left) return 10;
+  if (right) return 11;
+  return 0;
+}
+
 }  // namespace runtime

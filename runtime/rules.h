@@ -33,4 +33,14 @@ std::int32_t dialogFilterIndex(std::int32_t layoutIndex);
 // The default extension without its leading dots: the dialog adds the dot itself.
 Text dialogDefaultExtension(const Text& extension);
 
+// The sizing edge under a point of a resizable window's frame, as the hit-test
+// codes name them (HTLEFT 10 ... HTBOTTOMRIGHT 17), from the window's outer
+// rectangle and its client rectangle in the same coordinates; 0 for a point
+// that lies in the client area or outside the window. Where two edges meet,
+// the corner.
+struct Box {
+  std::int32_t left, top, right, bottom;
+};
+std::int32_t sizingEdge(const Box& window, const Box& client, std::int32_t x, std::int32_t y);
+
 }  // namespace runtime

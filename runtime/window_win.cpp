@@ -1,11 +1,14 @@
 // Windows built from layouts: the records, the window procedure and the load.
 #include "window_win.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <map>
 #include <memory>
 
 #include "controls_win.h"
+#include "rules.h"
 #include "state_win.h"
 #include "ui_thread_win.h"
 #include "wide_win.h"
@@ -113,6 +116,23 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
           SetCursor(cursor);
           return TRUE;
         }
+      }
+      break;
+    case WM_NCHITTEST:
+      // A resizable frame without a caption also has the dialog frame, and
+      // Wine then finds no sizing border in it (Windows does): name the edge
+      // under the pointer where the system's own answer finds none.
+      if (s->layout->borderStyle == 1) {
+        const LRESULT hit = DefWindowProcW(hwnd, msg, wParam, lParam);
+        if (hit != HTNOWHERE && hit != HTBORDER) return hit;
+        RECT outer, inner;
+        GetWindowRect(hwnd, &outer);
+        GetClientRect(hwnd, &inner);
+        MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&inner), 2);
+        const std::int32_t edge =
+            sizingEdge({outer.left, outer.top, outer.right, outer.bottom},
+                       {inner.left, inner.top, inner.right, inner.bottom}, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return edge ? edge : hit;
       }
       break;
     case WM_LBUTTONDOWN:

@@ -152,6 +152,14 @@ TEST_F(Capture, LockedFileIsLeftAsItWas) {
   EXPECT_EQ(runtime::readWholeFile(path_), bytes("keep\r\n"));
 }
 
+TEST(OverlayWindow, EdgesAreForResizing) {
+  RECT r;
+  GetWindowRect(overlay(), &r);
+  const int mid = (r.top + r.bottom) / 2;
+  EXPECT_EQ(SendMessageW(overlay(), WM_NCHITTEST, 0, MAKELPARAM(r.right - 1, mid)), HTRIGHT);
+  EXPECT_EQ(SendMessageW(overlay(), WM_NCHITTEST, 0, MAKELPARAM(r.left + 100, mid)), HTCLIENT);
+}
+
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   testing::AddGlobalTestEnvironment(new Program);

@@ -58,3 +58,17 @@ TEST(DialogDefaultExtension, LosesItsLeadingDot) {
   EXPECT_EQ(dialogDefaultExtension(""), "");
   EXPECT_EQ(dialogDefaultExtension("."), "");
 }
+
+TEST(SizingEdge, NamesTheEdgeOrCornerOfTheFrameUnderThePoint) {
+  const runtime::Box window{100, 200, 427, 429};  // 327 x 229 with a 4-pixel frame
+  const runtime::Box client{104, 204, 423, 425};
+  struct Case {
+    std::int32_t x, y, edge;
+  } cases[] = {
+      {100, 300, 10}, {103, 300, 10}, {426, 300, 11}, {423, 300, 11}, {200, 200, 12}, {200, 428, 15},
+      {100, 200, 13}, {426, 201, 14}, {101, 428, 16}, {426, 428, 17},
+      {104, 300, 0},  {422, 424, 0},   // client area
+      {99, 300, 0},   {427, 300, 0},  {200, 429, 0},  // outside the window
+  };
+  for (const auto& c : cases) EXPECT_EQ(runtime::sizingEdge(window, client, c.x, c.y), c.edge) << c.x << "," << c.y;
+}
