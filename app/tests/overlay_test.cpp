@@ -8,7 +8,7 @@
 
 #include "app/capture_state.h"
 #include "app/layouts.h"
-#include "app/startup_win.h"
+#include "app/tests/program_win.h"
 #include "hotkeys/registry_win.h"
 #include "runtime/files.h"
 #include "runtime/runtime.h"
@@ -16,37 +16,12 @@
 #include "runtime/window_win.h"
 
 using namespace app;
+using namespace app::testing_support;
 using runtime::Bytes;
 using runtime::Property;
 
 namespace {
 
-bool pumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (runtime::preTranslateMessage(msg)) continue;
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(1);
-  }
-  return true;
-}
-
-// The program's start without its message loop: the tests pump themselves.
-class Program : public testing::Environment {
- public:
-  void SetUp() override {
-    prepareProgram();
-    ASSERT_TRUE(runtime::loadWindow(overlayWindow));
-  }
-  void TearDown() override { ClipCursor(nullptr); }
-};
-
-HWND overlay() { return windowHandleOf({&overlayWindow}); }
 
 Bytes bytes(const char* s) { return Bytes(s, s + strlen(s)); }
 
@@ -162,6 +137,6 @@ TEST(OverlayWindow, EdgesAreForResizing) {
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
-  testing::AddGlobalTestEnvironment(new Program);
+  testing::AddGlobalTestEnvironment(new app::testing_support::Program);
   return RUN_ALL_TESTS();
 }

@@ -10,7 +10,7 @@
 #include "app/capture_state.h"
 #include "app/cursor_lock_win.h"
 #include "app/layouts.h"
-#include "app/startup_win.h"
+#include "app/tests/program_win.h"
 #include "hotkeys/registry_win.h"
 #include "runtime/runtime.h"
 #include "runtime/system.h"
@@ -18,34 +18,10 @@
 #include "runtime/window_win.h"
 
 using namespace app;
+using namespace app::testing_support;
 using runtime::Property;
 
 namespace {
-
-DWORD uiThread = 0;
-
-void pumpOnce() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (runtime::preTranslateMessage(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-bool pumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return false;
-    pumpOnce();
-    Sleep(1);
-  }
-  return true;
-}
-
-void pumpFor(int ms) {
-  pumpUntil([] { return false; }, ms);
-}
 
 // Runs fn on a worker thread, as a polled hotkey does, pumping the UI thread
 // meanwhile so the property operations it waits for can run.
@@ -59,17 +35,6 @@ void onWorker(void (*fn)()) {
   worker.join();
 }
 
-class Program : public testing::Environment {
- public:
-  void SetUp() override {
-    uiThread = GetCurrentThreadId();
-    prepareProgram();
-    ASSERT_TRUE(runtime::loadWindow(overlayWindow));
-  }
-  void TearDown() override { ClipCursor(nullptr); }
-};
-
-HWND overlay() { return windowHandleOf({&overlayWindow}); }
 HWND settings() { return windowHandleOf({&settingsWindow}); }
 HWND settingsControl(std::string_view name) { return windowHandleOf({&settingsWindow, name}); }
 
@@ -310,6 +275,6 @@ TEST(Save, AConfirmedDialogGivesTheFullPathWithTxt) {
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
-  testing::AddGlobalTestEnvironment(new Program);
+  testing::AddGlobalTestEnvironment(new app::testing_support::Program);
   return RUN_ALL_TESTS();
 }
