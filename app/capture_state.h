@@ -14,7 +14,7 @@ struct CaptureState {
   std::int32_t lastX = 0;  // the last capture, chart units
   std::int32_t xAxis = 0;  // chart units that the frame's width stands for
   std::int32_t lastY = 0;
-  std::int32_t yAxis = 0;  // chart units that the frame's height stands for
+  std::int32_t yAxis = 0;    // chart units that the frame's height stands for
   runtime::Text outputPath;  // empty until the first Save
 };
 

@@ -15,9 +15,13 @@ using runtime::Property;
 constexpr std::int32_t defaultPointer = 0;
 constexpr std::int32_t crosshairPointer = 2;
 
-std::int32_t overlayInt(Property p) { return runtime::readInt({&overlayWindow}, p); }
+std::int32_t overlayInt(Property p) {
+  return runtime::readInt({&overlayWindow}, p);
+}
 
-std::int32_t sum(std::int32_t a, std::int32_t b) { return runtime::truncToInt32(static_cast<double>(a) + b); }
+std::int32_t sum(std::int32_t a, std::int32_t b) {
+  return runtime::truncToInt32(static_cast<double>(a) + b);
+}
 
 }  // namespace
 

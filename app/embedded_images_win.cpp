@@ -19,9 +19,17 @@ runtime::Bytes resource(const wchar_t* name) {
 
 }  // namespace
 
-runtime::Bytes frameImage() { return resource(L"FRAME_PNG"); }
-runtime::Bytes closeNormalImage() { return resource(L"CLOSE_NORMAL_PNG"); }
-runtime::Bytes closeOverImage() { return resource(L"CLOSE_OVER_PNG"); }
-runtime::Bytes closeDownImage() { return resource(L"CLOSE_DOWN_PNG"); }
+runtime::Bytes frameImage() {
+  return resource(L"FRAME_PNG");
+}
+runtime::Bytes closeNormalImage() {
+  return resource(L"CLOSE_NORMAL_PNG");
+}
+runtime::Bytes closeOverImage() {
+  return resource(L"CLOSE_OVER_PNG");
+}
+runtime::Bytes closeDownImage() {
+  return resource(L"CLOSE_DOWN_PNG");
+}
 
 }  // namespace app

@@ -75,7 +75,12 @@ WindowLayout makeSettingsWindow() {
   ControlLayout xCaption = label("标签1", 8, 16, 48, 24);
   xCaption.text = "X轴数值";
 
-  w.controls = {chooseFile,       dialog, save, yCaption, xCaption, editBox("编辑框2", 56, 48, 64, 24),
+  w.controls = {chooseFile,
+                dialog,
+                save,
+                yCaption,
+                xCaption,
+                editBox("编辑框2", 56, 48, 64, 24),
                 editBox("编辑框1", 56, 16, 64, 24)};
   return w;
 }

@@ -3,4 +3,6 @@
 
 #include "app/startup_win.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return app::startUp(); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  return app::startUp();
+}

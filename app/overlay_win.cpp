@@ -4,14 +4,14 @@
 
 #include "app/capture.h"
 #include "app/capture_state.h"
+#include "app/cursor_lock_win.h"
 #include "app/layouts.h"
 #include "app/output_file.h"
 #include "app/overlay_skin_win.h"
-#include "runtime/system.h"
-#include "runtime/values.h"
-#include "app/cursor_lock_win.h"
 #include "app/settings_win.h"
 #include "hotkeys/registry_win.h"
+#include "runtime/system.h"
+#include "runtime/values.h"
 #include "runtime/window_win.h"
 
 namespace app {
@@ -35,8 +35,12 @@ DWORD WINAPI onSettingsKey(LPVOID) {
   return 0;
 }
 
-runtime::Target overlay() { return {&overlayWindow}; }
-runtime::Target control(std::string_view name) { return {&overlayWindow, name}; }
+runtime::Target overlay() {
+  return {&overlayWindow};
+}
+runtime::Target control(std::string_view name) {
+  return {&overlayWindow, name};
+}
 
 }  // namespace
 
@@ -45,8 +49,7 @@ void onOverlayCreated() {
 
   // F1 goes through the system hotkey, delivered to the label 标签1. When
   // another program holds F1 the registration fails and F1 does nothing.
-  registerSystemHotkey(windowHandleOf(overlay()), windowHandleOf(control("标签1")),
-                                noModifier, VK_F1);
+  registerSystemHotkey(windowHandleOf(overlay()), windowHandleOf(control("标签1")), noModifier, VK_F1);
 
   // F2, F3 and F4 are polled, so they still reach the program that has the
   // focus. The first registration starts the 10 ms poll.
@@ -90,10 +93,14 @@ void onOverlaySizeChanged() {
   recomposeOverlaySkin();
 }
 
-void onCloseClicked() { runtime::endProgram(0); }
+void onCloseClicked() {
+  runtime::endProgram(0);
+}
 
 // Closing the frame in any other way (Esc, Alt+F4) ends the program as the
 // close button does, instead of leaving it running without its frame.
-void onOverlayCloseRequested() { runtime::endProgram(0); }
+void onOverlayCloseRequested() {
+  runtime::endProgram(0);
+}
 
 }  // namespace app

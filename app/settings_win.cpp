@@ -13,7 +13,9 @@ namespace {
 
 using runtime::Property;
 
-runtime::Target dialog() { return {&settingsWindow, "通用对话框1"}; }
+runtime::Target dialog() {
+  return {&settingsWindow, "通用对话框1"};
+}
 
 // An axis text as the user typed it: full-width characters count as their
 // ASCII forms, the leading number counts, no number gives 0.
@@ -42,8 +44,12 @@ void onSaveClicked() {
 
 // Closing the settings window hides it with its texts kept, so F4 can bring it
 // back; destroying it would leave the axis values unchangeable for the run.
-void onSettingsCloseRequested() { runtime::writeProperty({&settingsWindow}, Property::visible, 0); }
+void onSettingsCloseRequested() {
+  runtime::writeProperty({&settingsWindow}, Property::visible, 0);
+}
 
-void onOverlayPositionChanged() { lockCursor(); }
+void onOverlayPositionChanged() {
+  lockCursor();
+}
 
 }  // namespace app

@@ -44,7 +44,9 @@ TEST_F(OutputFileTest, CreatesAMissingFile) {
   EXPECT_EQ(readWholeFile(path_), bytes("12 340\r\n"));
 }
 
-TEST_F(OutputFileTest, EmptyPathWritesNothing) { EXPECT_FALSE(appendCaptureLine("", "1 1\r\n")); }
+TEST_F(OutputFileTest, EmptyPathWritesNothing) {
+  EXPECT_FALSE(appendCaptureLine("", "1 1\r\n"));
+}
 
 TEST_F(OutputFileTest, FileThatCannotBeReadIsLeftAsItWas) {
   ASSERT_TRUE(runtime::writeWholeFile(path_, bytes("old\r\n")));

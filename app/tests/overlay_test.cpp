@@ -22,8 +22,9 @@ using runtime::Property;
 
 namespace {
 
-
-Bytes bytes(const char* s) { return Bytes(s, s + strlen(s)); }
+Bytes bytes(const char* s) {
+  return Bytes(s, s + strlen(s));
+}
 
 class Capture : public testing::Test {
  protected:

@@ -33,8 +33,12 @@ void Program::SetUp() {
   ASSERT_TRUE(runtime::loadWindow(overlayWindow));
 }
 
-void Program::TearDown() { ClipCursor(nullptr); }
+void Program::TearDown() {
+  ClipCursor(nullptr);
+}
 
-HWND overlay() { return windowHandleOf({&overlayWindow}); }
+HWND overlay() {
+  return windowHandleOf({&overlayWindow});
+}
 
 }  // namespace app::testing_support

@@ -35,8 +35,12 @@ void onWorker(void (*fn)()) {
   worker.join();
 }
 
-HWND settings() { return windowHandleOf({&settingsWindow}); }
-HWND settingsControl(std::string_view name) { return windowHandleOf({&settingsWindow, name}); }
+HWND settings() {
+  return windowHandleOf({&settingsWindow});
+}
+HWND settingsControl(std::string_view name) {
+  return windowHandleOf({&settingsWindow, name});
+}
 
 void placeOverlay(int left, int top, int width, int height) {
   runtime::writeProperty({&overlayWindow}, Property::width, width);
@@ -119,9 +123,13 @@ HCURSOR cursorOverOverlay() {
   return info.hCursor;
 }
 
-void setEditText(std::string_view edit, const wchar_t* text) { SetWindowTextW(settingsControl(edit), text); }
+void setEditText(std::string_view edit, const wchar_t* text) {
+  SetWindowTextW(settingsControl(edit), text);
+}
 
-void clickSave() { SendMessageW(settingsControl("按钮1"), BM_CLICK, 0, 0); }
+void clickSave() {
+  SendMessageW(settingsControl("按钮1"), BM_CLICK, 0, 0);
+}
 
 }  // namespace
 
