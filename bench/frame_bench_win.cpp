@@ -71,20 +71,11 @@ void onPresent(const skin::Presentation& p) {
   if (seen.firstWithClose == 0 && hasSkinnedButton(p.window)) seen.firstWithClose = t;
 }
 
-void pumpPending() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (runtime::preTranslateMessage(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
 bool pumpUntil(const std::function<bool()>& done, double timeoutSeconds) {
   const double start = qpcSeconds();
   while (!done()) {
     if (qpcSeconds() - start > timeoutSeconds) return false;
-    pumpPending();
+    runtime::pumpPendingMessages();
     Sleep(1);
   }
   return true;
@@ -109,7 +100,7 @@ SIZE outerSize(HWND window) {
 // Steps run until `budgetSeconds` has passed, at least `minSteps` of them.
 StepFigures timeResizeSteps(HWND frame, int x, int y, int width, int height, int minSteps, double budgetSeconds) {
   SetWindowPos(frame, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-  pumpPending();
+  runtime::pumpPendingMessages();
   StepFigures f;
   const SIZE reached = outerSize(frame);
   f.width = reached.cx;

@@ -82,11 +82,7 @@ int runMessageLoop() {
   if (!detail::loadedWindows().empty()) {
     MSG msg;
     BOOL got;
-    while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
-      if (preTranslateMessage(msg)) continue;
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
+    while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) dispatchMessage(msg);
     if (got == 0) code = static_cast<int>(msg.wParam);
   }
   finish(code);
@@ -96,6 +92,17 @@ void endProgram(std::int32_t exitCode) {
   // Windows can only be destroyed by their own thread: a worker hands the end over.
   detail::onUi([&] { finish(exitCode); });
   finish(exitCode);  // not reached: the UI thread has ended the process
+}
+
+void dispatchMessage(MSG& msg) {
+  if (preTranslateMessage(msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
+}
+
+void pumpPendingMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) dispatchMessage(msg);
 }
 
 bool preTranslateMessage(MSG& msg) {

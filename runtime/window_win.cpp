@@ -237,10 +237,7 @@ bool load(const WindowLayout& layout, const WindowLayout* parent, bool modal) {
         if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the outer loop
         break;
       }
-      if (!preTranslateMessage(msg)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-      }
+      dispatchMessage(msg);
     }
   }
   return true;

@@ -22,4 +22,12 @@ namespace runtime {
 // that pumps messages itself calls it too.
 bool preTranslateMessage(MSG& msg);
 
+// One message taken from the queue, through the runtime's keyboard handling,
+// then translated and dispatched as the message loop does.
+void dispatchMessage(MSG& msg);
+
+// Dispatches whatever is queued now, as the message loop would: for tests and
+// benchmarks that drive the UI thread themselves.
+void pumpPendingMessages();
+
 }  // namespace runtime

@@ -12,12 +12,7 @@ bool pumpUntil(const std::function<bool()>& done, int timeoutMs) {
   const DWORD start = GetTickCount();
   while (!done()) {
     if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (runtime::preTranslateMessage(msg)) continue;
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
+    runtime::pumpPendingMessages();
     Sleep(1);
   }
   return true;

@@ -22,14 +22,7 @@ const testing::Environment* const environment = testing::AddGlobalTestEnvironmen
 
 }  // namespace
 
-void pumpPending() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (runtime::preTranslateMessage(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
+void pumpPending() { runtime::pumpPendingMessages(); }
 
 bool pumpUntil(const std::function<bool()>& done, int timeoutMs) {
   const DWORD start = GetTickCount();
